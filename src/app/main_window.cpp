@@ -115,6 +115,7 @@ void TFTessaroneFirmWare::FormCreate(const QString &exeDir)
     placeLabelText(L_SW_Desc, Build::SW_Desc);
     Set_Lang();
     createWindows();
+    Btn_New->setFocus();
 }
 
 void TFTessaroneFirmWare::buildLayout()

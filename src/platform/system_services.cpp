@@ -72,6 +72,10 @@ void SystemLauncher::Start_Program(const QString &NomeSW, const QString &Paramet
     QProcess process;
     process.setProgram(NomeSW);
     process.setArguments(QProcess::splitCommand(Parameter));
+    // The updater talks to the user in its own window, not through the configurator's streams.
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
     qint64 pid = 0;
     if (!process.startDetached(&pid))
         return;

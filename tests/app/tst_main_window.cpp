@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: MIT
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/new_project_dialog.h"
+#include "app/open_conf_dialog.h"
+#include "recording_prompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One configurator over a workspace folder, with recording doubles for its services.
+struct Configurator {
+    RecordingPrompter prompter;
+    RecordingLauncher launcher;
+    RecordingUrlOpener urlOpener;
+    FixedVersionService versionService;
+    AppState state;
+    std::unique_ptr<TFTessaroneFirmWare> window;
+
+    explicit Configurator(const QString &exeDir)
+    {
+        window = std::make_unique<TFTessaroneFirmWare>(
+            state, exeDir, TFTessaroneFirmWare::Services{prompter, launcher, urlOpener, versionService});
+        window->show();
+        QCoreApplication::processEvents();
+    }
+};
+
+// Runs action on the next modal dialog as soon as it is shown, then lets the caller's click go on.
+void onNextDialog(const std::function<void(QWidget *)> &action)
+{
+    QTimer::singleShot(0, [action] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        action(dialog);
+    });
+}
+
+void clickOk(QWidget *dialog)
+{
+    auto *ok = dialog->findChild<QPushButton *>(u"Btn_OK"_s);
+    QVERIFY(ok);
+    ok->click();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void stepsWithoutProjectShowMessage18();
+    void newProjectOpensAndIsRestored();
+    void newProjectRefusalsKeepTheDialogOpen();
+    void openDialogPreselectsIgnoringCase();
+    void openDialogWithEmptyListOpensNothing();
+    void updateCheckShowsTheLink();
+    void malformedSettingsAreToldOnce();
+};
+
+void TestMainWindow::stepsWithoutProjectShowMessage18()
+{
+    QTemporaryDir exeDir;
+    Configurator app(exeDir.path());
+    QCOMPARE(app.window->L_Name_Conf->text(), u"None Configuration Opened "_s);
+    QCOMPARE(app.window->L_Name_Conf_L2->text(), u"Use Step1 to open or create new configuration"_s);
+    QVERIFY(!app.window->Timer_Update->isActive());
+    for (QPushButton *step : {app.window->Btn_Prm_Gen, app.window->Btn_IOLink_Set_Access,
+                              app.window->Btn_SDO_Server_CANopen, app.window->Btn_SDO_Client_CANopen,
+                              app.window->Btn_PDO_CANopen, app.window->Btn_IOLink_IODD,
+                              app.window->Btn_CANopen_EDS, app.window->Btn_CreateBin}) {
+        step->click();
+    }
+    QCOMPARE(app.prompter.errors, QStringList(8, u"Error! Project not Valid"_s));
+}
+
+void TestMainWindow::newProjectOpensAndIsRestored()
+{
+    QTemporaryDir exeDir;
+    {
+        Configurator app(exeDir.path());
+        onNextDialog([](QWidget *dialog) {
+            QCOMPARE(dialog->objectName(), u"FNew_Project"_s);
+            auto *name = dialog->findChild<QLineEdit *>(u"E_New_Proj"_s);
+            QVERIFY(name->text().isEmpty());
+            QTest::keyClicks(name, u"Plant A"_s);
+            QTest::keyClick(name, Qt::Key_Return); // Enter acts as OK
+        });
+        app.window->Btn_New->click();
+        QVERIFY(app.prompter.errors.isEmpty());
+        QCOMPARE(app.window->L_Name_Conf->text(), u"Opened Configuration of the Converter : "_s);
+        QCOMPARE(app.window->L_Name_Conf_L2->text(), u"Plant A"_s);
+        QVERIFY(QDir(exeDir.filePath(u"PROJECTS/Plant A/bin"_s)).exists());
+
+        // With a project open a step opens its form instead of message 18.
+        QString shown;
+        onNextDialog([&shown](QWidget *dialog) {
+            shown = dialog->windowTitle();
+            static_cast<QDialog *>(dialog)->reject();
+        });
+        app.window->Btn_Prm_Gen->click();
+        QCOMPARE(shown, u"Set Communication"_s);
+        QVERIFY(app.prompter.errors.isEmpty());
+        app.window->close();
+    }
+    Configurator restarted(exeDir.path());
+    QCOMPARE(restarted.window->L_Name_Conf_L2->text(), u"Plant A"_s);
+    QVERIFY(restarted.state.project.isOpen());
+}
+
+void TestMainWindow::newProjectRefusalsKeepTheDialogOpen()
+{
+    QTemporaryDir exeDir;
+    Configurator app(exeDir.path());
+    QDir(exeDir.filePath(u"PROJECTS"_s)).mkdir(u"Taken"_s);
+    bool stillOpen = false;
+    onNextDialog([&](QWidget *dialog) {
+        auto *name = dialog->findChild<QLineEdit *>(u"E_New_Proj"_s);
+        QTest::keyClick(name, Qt::Key_Return);
+        name->setText(u"Taken"_s);
+        clickOk(dialog);
+        name->setText(u"../Escape"_s);
+        clickOk(dialog);
+        stillOpen = dialog->isVisible();
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    app.window->Btn_New->click();
+    QVERIFY(stillOpen);
+    QCOMPARE(app.prompter.errors,
+             (QStringList{u"Error! Name Project is not valid"_s,
+                          u"Error! Name project is not valid because directory already exists"_s,
+                          u"Error! Name project is not valid"_s}));
+    QVERIFY(!app.state.project.isOpen());
+    QVERIFY(!QDir(exeDir.filePath(u"Escape"_s)).exists());
+}
+
+void TestMainWindow::openDialogPreselectsIgnoringCase()
+{
+    QTemporaryDir exeDir;
+    QDir().mkpath(exeDir.filePath(u"PROJECTS/Alpha"_s));
+    QDir().mkpath(exeDir.filePath(u"PROJECTS/beta"_s));
+    Configurator app(exeDir.path());
+    app.state.project.Project_Name = u"BETA"_s; // as if opened under another spelling
+    app.state.project.Project_Dir = exeDir.filePath(u"PROJECTS/BETA"_s);
+
+    QString preselected;
+    onNextDialog([&preselected](QWidget *dialog) {
+        preselected = dialog->findChild<QListWidget *>(u"ListBox1"_s)->currentItem()->text();
+        clickOk(dialog);
+    });
+    app.window->Btn_Open->click();
+    QCOMPARE(preselected, u"beta"_s);
+    QCOMPARE(app.window->L_Name_Conf_L2->text(), u"beta"_s);
+    QVERIFY(app.state.project.isOpen());
+}
+
+void TestMainWindow::openDialogWithEmptyListOpensNothing()
+{
+    QTemporaryDir exeDir;
+    QDir().mkpath(exeDir.filePath(u"PROJECTS/Old"_s));
+    Configurator app(exeDir.path());
+    onNextDialog(clickOk);
+    app.window->Btn_Open->click();
+    QVERIFY(app.state.project.isOpen());
+
+    // The folder disappears outside the configurator; the stale name must not come back.
+    QVERIFY(QDir(exeDir.filePath(u"PROJECTS/Old"_s)).removeRecursively());
+    onNextDialog(clickOk);
+    app.window->Btn_Open->click();
+    QVERIFY(!app.state.project.isOpen());
+    QCOMPARE(app.window->L_Name_Conf->text(), u"None Configuration Opened "_s);
+}
+
+void TestMainWindow::updateCheckShowsTheLink()
+{
+    QTemporaryDir exeDir;
+    QFile settings(exeDir.filePath(u"Tessaro.xml"_s));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
+                   "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
+    settings.close();
+    Configurator app(exeDir.path());
+    QVERIFY(app.window->Timer_Update->isActive());
+    QCOMPARE(app.window->Timer_Update->interval(), 60000);
+
+    app.versionService.newer = true;
+    app.window->Timer_UpdateTimer();
+    QVERIFY(app.window->LL_Update->isVisible());
+    QVERIFY(app.window->LL_Update->text().contains(u"New Version Available. Click Here for more Details"_s));
+    QCOMPARE(app.window->Timer_Update->interval(), 2 * 60 * 60 * 1000);
+    QVERIFY(app.window->Timer_Update->isActive());
+
+    app.versionService.newer = false;
+    app.window->Timer_UpdateTimer();
+    QVERIFY(!app.window->LL_Update->isVisible());
+}
+
+void TestMainWindow::malformedSettingsAreToldOnce()
+{
+    QTemporaryDir exeDir;
+    QFile settings(exeDir.filePath(u"Tessaro.xml"_s));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("<Conf_Settings><lastproj>");
+    settings.close();
+    Configurator app(exeDir.path());
+    QTRY_COMPARE(app.prompter.warnings.size(), 1);
+    app.window->hide();
+    app.window->show();
+    QCoreApplication::processEvents();
+    QCOMPARE(app.prompter.warnings.size(), 1);
+    app.window->close(); // rewrites the file with the defaults
+    QVERIFY(!readSettingsFile(exeDir.filePath(u"Tessaro.xml"_s)).malformed);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
