@@ -2,11 +2,11 @@
 // The message catalogue and the reader of language files.
 #include "messages/messages.h"
 
+#include "common/file_io.h"
 #include "common/text_rules.h"
 #include "messages/default_texts.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -137,7 +137,7 @@ bool parseLine(QStringView rawLine, int &number, QString &text)
 
 QString languageFilePath(const QString &languageDir, const QString &languageName)
 {
-    return languageDir + QDir::separator() + languageName + u".lng"_s;
+    return joinPath(languageDir, languageName + u".lng"_s);
 }
 
 } // namespace
@@ -153,16 +153,10 @@ void Messages::Fill_Default_Messages()
 
 LanguageFileResult Messages::Load_Lng_File(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {false, u"The language file "_s + QDir::toNativeSeparators(path)
-                           + u" cannot be opened: "_s + file.errorString()};
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return {false, u"The language file "_s + QDir::toNativeSeparators(path)
-                           + u" cannot be read: "_s + file.errorString()};
-    }
+    QByteArray bytes;
+    const FileResult read = readWholeFile(path, bytes);
+    if (!read.ok)
+        return {false, u"The language file "_s + QDir::toNativeSeparators(path) + u" cannot be read: "_s + read.error};
     return loadLanguageBytes(bytes);
 }
 

@@ -71,6 +71,7 @@ private slots:
     void openDialogWithEmptyListOpensNothing();
     void updateCheckShowsTheLink();
     void malformedSettingsAreToldOnce();
+    void languageFileAndLanguageChange();
 };
 
 void TestMainWindow::stepsWithoutProjectShowMessage18()
@@ -225,6 +226,33 @@ void TestMainWindow::malformedSettingsAreToldOnce()
     QCOMPARE(app.prompter.warnings.size(), 1);
     app.window->close(); // rewrites the file with the defaults
     QVERIFY(!readSettingsFile(exeDir.filePath(u"Tessaro.xml"_s)).malformed);
+}
+
+void TestMainWindow::languageFileAndLanguageChange()
+{
+    QTemporaryDir exeDir;
+    QDir().mkpath(exeDir.filePath(u"LANGUAGE"_s));
+    QFile italian(exeDir.filePath(u"LANGUAGE/Italiano.lng"_s));
+    QVERIFY(italian.open(QIODevice::WriteOnly));
+    italian.write("STR0 = Inizio\r\nSTR100 = Nuova Configurazione\r\n");
+    italian.close();
+    QFile settings(exeDir.filePath(u"Tessaro.xml"_s));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>");
+    settings.close();
+
+    Configurator app(exeDir.path());
+    QCOMPARE(app.window->L_Begin->text(), u"Inizio"_s);
+    QCOMPARE(app.window->findChild<QLabel *>(u"L_Step_1"_s)->text(), u"Step 1"_s);
+    auto *newProject = app.window->findChild<TFNew_Project *>();
+    QCOMPARE(newProject->windowTitle(), u"Nuova Configurazione"_s);
+
+    // Back to English: every window takes its texts again.
+    const LoadLanguageResult english = Load_Language(app.state.messages, app.state.workspace.Language_Dir, u"English"_s);
+    QCOMPARE(english.languageName, u"English"_s);
+    app.window->Change_Language();
+    QCOMPARE(app.window->L_Begin->text(), u"Begin"_s);
+    QCOMPARE(newProject->windowTitle(), u"Create New Configuration"_s);
 }
 
 QTEST_MAIN(TestMainWindow)
