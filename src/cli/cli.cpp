@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli.h"
 
-#include "app/workspace.h"
-#include "messages/messages.h"
+#include "cli/commands.h"
+
+#include <QTimeZone>
 
 using namespace Qt::StringLiterals;
 
@@ -12,52 +13,56 @@ const QByteArray Usage =
     "Usage: tessaro-cli [--workspace DIR] COMMAND [ARGUMENTS]\n"
     "\n"
     "Commands:\n"
-    "  messages [LANGUAGE]  print the message catalogue of LANGUAGE (default English) as a\n"
-    "                       language file: one line STR<n> = \xC2\xB6<text>\xC2\xB6 per entry\n"
+    "  messages [LANGUAGE]          print the message catalogue of LANGUAGE (default English) as\n"
+    "                               a language file: one line STR<n> = \xC2\xB6<text>\xC2\xB6 per entry\n"
+    "  check PROJECT_DIR            check the project's files as the forms' OK buttons do; print\n"
+    "                               the first error and exit 1, or print nothing and exit 0\n"
+    "  compile PROJECT_DIR          write the memory images PROJECT_DIR/bin/bank1.bin and bank2.bin\n"
+    "  eds PROJECT_DIR OUTPUT_FILE  write the project's CANopen EDS file\n"
+    "  iodd PROJECT_DIR OUTPUT_DIR  write the project's IODD into DIR/IODD and its archive into\n"
+    "                               OUTPUT_DIR\n"
     "\n"
     "Options:\n"
-    "  --workspace DIR      the configurator's folder (holding LANGUAGE, PROJECTS, ...);\n"
-    "                       default: the folder of this programme\n"
-    "  --help               show this text\n";
+    "  --workspace DIR              the configurator's folder (holding LANGUAGE, PROJECTS, IODD);\n"
+    "                               default: the folder of this programme\n"
+    "  --help                       show this text\n"
+    "\n"
+    "SOURCE_DATE_EPOCH, when set, is taken as the current time for every date written.\n";
 
-constexpr int ExitOk = 0;
-constexpr int ExitFailed = 1;
-constexpr int ExitUsage = 2;
+using Command = int (*)(const Workspace &, const QStringList &, CliOutput &);
 
-int usageError(CliOutput &output, const QString &why)
+struct NamedCommand {
+    const char16_t *name;
+    Command run;
+};
+
+constexpr NamedCommand Commands[] = {
+    {u"messages", Cli::messagesCommand}, {u"check", Cli::checkCommand}, {u"compile", Cli::compileCommand},
+    {u"eds", Cli::edsCommand},           {u"iodd", Cli::ioddCommand},
+};
+
+} // namespace
+
+int Cli::usageError(CliOutput &output, const QString &why)
 {
     output.err += "tessaro-cli: " + why.toUtf8() + "\n\n" + Usage;
     return ExitUsage;
 }
 
-// The catalogue in language-file form; the pilcrows keep every blank of every text.
-QByteArray catalogueAsLanguageFile(const Messages &messages)
+int Cli::failure(CliOutput &output, const QString &why)
 {
-    QByteArray text;
-    text.reserve(messages.size() * 48);
-    for (int number = 0; number < messages.size(); ++number)
-        text += u"STR%1 = \u00B6%2\u00B6\n"_s.arg(number).arg(messages[number]).toUtf8();
-    return text;
+    output.err += "tessaro-cli: " + why.toUtf8() + "\n";
+    return ExitFailed;
 }
 
-int messagesCommand(const Workspace &workspace, const QStringList &arguments, CliOutput &output)
+QDateTime Cli::now()
 {
-    if (arguments.size() > 1)
-        return usageError(output, u"messages takes at most one language name"_s);
-    const QString language = arguments.isEmpty() ? u"English"_s : arguments.constFirst();
-    Messages messages;
-    const LoadLanguageResult loaded = Load_Language(messages, workspace.Language_Dir, language);
-    output.out = catalogueAsLanguageFile(messages);
-    if (!loaded.file.ok) {
-        output.err += u"tessaro-cli: the language file for \"%1\" could not be read (%2); "
-                      u"the built-in English texts are printed\n"_s.arg(language, loaded.file.error)
-                          .toUtf8();
-        return ExitFailed;
-    }
-    return ExitOk;
+    bool ok = false;
+    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+    if (ok)
+        return QDateTime::fromSecsSinceEpoch(epoch, QTimeZone::utc());
+    return QDateTime::currentDateTime();
 }
-
-} // namespace
 
 int runCli(const QStringList &arguments, const QString &defaultWorkspace, CliOutput &output)
 {
@@ -67,22 +72,24 @@ int runCli(const QStringList &arguments, const QString &defaultWorkspace, CliOut
         const QString option = rest.takeFirst();
         if (option == u"--help"_s) {
             output.out += Usage;
-            return ExitOk;
+            return Cli::ExitOk;
         }
         if (option == u"--workspace"_s) {
             if (rest.isEmpty())
-                return usageError(output, u"--workspace needs a folder"_s);
+                return Cli::usageError(output, u"--workspace needs a folder"_s);
             workspaceDir = rest.takeFirst();
             continue;
         }
-        return usageError(output, u"unknown option %1"_s.arg(option));
+        return Cli::usageError(output, u"unknown option %1"_s.arg(option));
     }
     if (rest.isEmpty())
-        return usageError(output, u"no command given"_s);
+        return Cli::usageError(output, u"no command given"_s);
 
     const Workspace workspace = Workspace::at(workspaceDir);
     const QString command = rest.takeFirst();
-    if (command == u"messages"_s)
-        return messagesCommand(workspace, rest, output);
-    return usageError(output, u"unknown command %1"_s.arg(command));
+    for (const NamedCommand &named : Commands) {
+        if (command == QStringView(named.name))
+            return named.run(workspace, rest, output);
+    }
+    return Cli::usageError(output, u"unknown command %1"_s.arg(command));
 }
