@@ -9,9 +9,12 @@
 #include "app/open_conf_dialog.h"
 #include "app/placeholder_dialog.h"
 #include "app/prompter.h"
+#include "devicefiles/eds_project.h"
+#include "params/par_gen_form.h"
 #include "platform/services.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -201,14 +204,13 @@ void TFTessaroneFirmWare::createWindows()
     m_openConf = new TFOpenConf(m_state, this);
     m_about = new TFPlaceholder(m, 12, u"FAbout"_s, this);
     auto *options = new TFPlaceholder(m, 13, u"FSoftOptions"_s, this);
-    auto *parGen = new TFPlaceholder(m, 20, u"FParGen"_s, this);
+    auto *parGen = new TFParGen(m_state, prompter, this);
     auto *ioLink = new TFPlaceholder(m, 21, u"FIOLinkSlave"_s, this);
     auto *boot = new TFPlaceholder(m, 17, u"FBoot"_s, this);
     auto *pdo = new TFPlaceholder(m, 47, u"FSet_PDO_Access"_s, this);
     auto *sdoClient = new TFPlaceholder(m, 45, u"FSet_SDO_Client_Access"_s, this);
     auto *sdoServer = new TFPlaceholder(m, 43, u"FSet_SDO_Server_Access"_s, this);
     auto *iodd = new TFPlaceholder(m, 26, u"FIODD"_s, this);
-    auto *eds = new TFPlaceholder(m, 49, u"FEDS"_s, this);
     m_options = options;
     m_parGen = parGen;
     m_ioLink = ioLink;
@@ -217,9 +219,8 @@ void TFTessaroneFirmWare::createWindows()
     m_sdoClient = sdoClient;
     m_sdoServer = sdoServer;
     m_iodd = iodd;
-    m_eds = eds;
     m_localizedWindows = {this, m_newProject, m_openConf, options, boot, parGen, ioLink,
-                          pdo, sdoClient, sdoServer, iodd, eds};
+                          pdo, sdoClient, sdoServer, iodd};
 }
 
 void TFTessaroneFirmWare::Set_Lang()
@@ -295,7 +296,7 @@ void TFTessaroneFirmWare::Btn_Click(QObject *Sender)
     } else if (Sender == Btn_SDO_Server_CANopen) {
         m_sdoServer->exec();
     } else if (Sender == Btn_CANopen_EDS) {
-        m_eds->exec();
+        Build_EDS_File();
     } else if (Sender == Btn_IOLink_IODD) {
         m_iodd->exec();
     } else if (Sender == Btn_CreateBin) {
@@ -319,6 +320,18 @@ void TFTessaroneFirmWare::Create_New_Project()
 {
     if (m_newProject->exec() == QDialog::Accepted)
         updateProjectLabels();
+}
+
+void TFTessaroneFirmWare::Build_EDS_File()
+{
+    const QString path = m_services.prompter.pickSaveFile(
+        m_state.project.Project_Dir, u"Electronic Data Sheet (*.eds)"_s, u"eds"_s);
+    if (path.isEmpty())
+        return;
+    const EdsResult eds = Make_EDS(m_state.project.files, QDateTime::currentDateTime());
+    const QString error = eds.ok() ? writeEdsFile(path, eds.bytes) : eds.error;
+    if (!error.isEmpty())
+        m_services.prompter.showError(error);
 }
 
 void TFTessaroneFirmWare::Start_Program(const QString &NomeSW, const QString &Parameter, bool tipo)

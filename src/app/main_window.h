@@ -90,6 +90,8 @@ private:
     void saveSettingsOrTell();
     void Open_Project();
     void Create_New_Project();
+    // Asks where to save the project's EDS file, then writes it.
+    void Build_EDS_File();
 
     AppState &m_state;
     Services m_services;
@@ -107,7 +109,6 @@ private:
     QDialog *m_sdoClient = nullptr;
     QDialog *m_sdoServer = nullptr;
     QDialog *m_iodd = nullptr;
-    QDialog *m_eds = nullptr;
     // Windows in the order they take a new language.
     std::vector<Localizable *> m_localizedWindows;
 };

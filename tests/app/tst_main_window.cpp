@@ -72,6 +72,7 @@ private slots:
     void updateCheckShowsTheLink();
     void malformedSettingsAreToldOnce();
     void languageFileAndLanguageChange();
+    void edsStepWritesTheChosenFile();
 };
 
 void TestMainWindow::stepsWithoutProjectShowMessage18()
@@ -253,6 +254,41 @@ void TestMainWindow::languageFileAndLanguageChange()
     app.window->Change_Language();
     QCOMPARE(app.window->L_Begin->text(), u"Begin"_s);
     QCOMPARE(newProject->windowTitle(), u"Create New Configuration"_s);
+}
+
+void TestMainWindow::edsStepWritesTheChosenFile()
+{
+    QTemporaryDir exeDir;
+    QDir().mkpath(exeDir.filePath(u"PROJECTS/P"_s));
+    Configurator app(exeDir.path());
+    onNextDialog(clickOk);
+    app.window->Btn_Open->click();
+    QVERIFY(app.state.project.isOpen());
+    const QString edsPath = exeDir.filePath(u"PROJECTS/P/device.eds"_s);
+
+    app.window->Btn_CANopen_EDS->click(); // the user cancels the save dialog
+    QVERIFY(!QFile::exists(edsPath));
+
+    app.prompter.fileAnswer = edsPath;
+    app.window->Btn_CANopen_EDS->click();
+    QVERIFY(app.prompter.errors.isEmpty());
+    QFile eds(edsPath);
+    QVERIFY(eds.open(QIODevice::ReadOnly));
+    QVERIFY(eds.readAll().contains("[FileInfo]"));
+    eds.close();
+
+    // A PDO file that is not well-formed is told, and the old data sheet stays.
+    QFile pdo(app.state.project.files.File_PDO);
+    QVERIFY(pdo.open(QIODevice::WriteOnly));
+    pdo.write("<PDO_CANopen><Receive_PDO>");
+    pdo.close();
+    const QByteArray before = [&] { QFile f(edsPath); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    app.window->Btn_CANopen_EDS->click();
+    QCOMPARE(app.prompter.errors.size(), 1);
+    QVERIFY(app.prompter.errors.constFirst().contains(u"PDO_CANopen.xml"_s));
+    QFile after(edsPath);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), before);
 }
 
 QTEST_MAIN(TestMainWindow)
