@@ -12,6 +12,7 @@
 #include "devicefiles/eds_project.h"
 #include "params/par_gen_form.h"
 #include "platform/services.h"
+#include "update/image_compiler.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -32,7 +33,7 @@ constexpr int StepButtonWidth = 170;
 constexpr int StepButtonHeight = 36;
 
 // A step button of the layout: where it stands and which texts it takes.
-struct StepButtonSpec {
+struct StepButtonLayout {
     QPushButton *TFTessaroneFirmWare::*member;
     const char16_t *name;
     int top;
@@ -41,7 +42,7 @@ struct StepButtonSpec {
     int hint;    // message number, -1 for none
 };
 
-constexpr StepButtonSpec StepButtons[] = {
+constexpr StepButtonLayout StepButtons[] = {
     {&TFTessaroneFirmWare::Btn_New, u"Btn_New", 112, 80, 15, 22},
     {&TFTessaroneFirmWare::Btn_Open, u"Btn_Open", 112, 258, 16, 23},
     {&TFTessaroneFirmWare::Btn_Prm_Gen, u"Btn_Prm_Gen", 156, 80, 20, 24},
@@ -158,12 +159,12 @@ void TFTessaroneFirmWare::buildLayout()
         m_stepLabels.push_back(addLabel(this, u"L_Step_%1"_s.arg(step),
                                         FirstStepTop + (step - 1) * StepPitch, 16, true));
     }
-    for (const StepButtonSpec &spec : StepButtons) {
+    for (const StepButtonLayout &layout : StepButtons) {
         auto *button = new QPushButton(this);
-        button->setObjectName(QString::fromUtf16(spec.name));
-        button->setGeometry(spec.left, spec.top, StepButtonWidth, StepButtonHeight);
+        button->setObjectName(QString::fromUtf16(layout.name));
+        button->setGeometry(layout.left, layout.top, StepButtonWidth, StepButtonHeight);
         button->setAutoDefault(false);
-        this->*spec.member = button;
+        this->*layout.member = button;
     }
 
     L_Talvex = new ClickableLabel(this);
@@ -179,8 +180,8 @@ void TFTessaroneFirmWare::buildLayout()
 
     // Keyboard order follows the steps, then the tools.
     QWidget *previous = nullptr;
-    for (const StepButtonSpec &spec : StepButtons) {
-        QWidget *button = this->*spec.member;
+    for (const StepButtonLayout &layout : StepButtons) {
+        QWidget *button = this->*layout.member;
         if (previous)
             setTabOrder(previous, button);
         previous = button;
@@ -229,10 +230,10 @@ void TFTessaroneFirmWare::Set_Lang()
     placeLabelText(L_Begin, m[0]);
     for (int step = 1; step <= StepCount; ++step)
         placeLabelText(m_stepLabels[size_t(step - 1)], m[step]);
-    for (const StepButtonSpec &spec : StepButtons) {
-        QPushButton *button = this->*spec.member;
-        button->setText(m[spec.caption]);
-        button->setToolTip(spec.hint >= 0 ? m[spec.hint] : QString());
+    for (const StepButtonLayout &layout : StepButtons) {
+        QPushButton *button = this->*layout.member;
+        button->setText(m[layout.caption]);
+        button->setToolTip(layout.hint >= 0 ? m[layout.hint] : QString());
     }
     Btn_Info->setToolTip(m[12]);
     Btn_Opz->setToolTip(m[13]);
@@ -300,7 +301,7 @@ void TFTessaroneFirmWare::Btn_Click(QObject *Sender)
     } else if (Sender == Btn_IOLink_IODD) {
         m_iodd->exec();
     } else if (Sender == Btn_CreateBin) {
-        m_boot->exec();
+        Update_Device();
     }
 }
 
@@ -332,6 +333,21 @@ void TFTessaroneFirmWare::Build_EDS_File()
     const QString error = eds.ok() ? writeEdsFile(path, eds.bytes) : eds.error;
     if (!error.isEmpty())
         m_services.prompter.showError(error);
+}
+
+void TFTessaroneFirmWare::Update_Device()
+{
+    const CompileResult compiled = Compile_Images(m_state.project.files);
+    if (!compiled.ok()) {
+        m_services.prompter.showError(compiled.error);
+        return;
+    }
+    const FileResult written = Write_Images(m_state.project.Project_Dir, compiled.images);
+    if (!written.ok) {
+        m_services.prompter.showError(written.error);
+        return;
+    }
+    m_boot->exec();
 }
 
 void TFTessaroneFirmWare::Start_Program(const QString &NomeSW, const QString &Parameter, bool tipo)

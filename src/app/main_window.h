@@ -92,6 +92,8 @@ private:
     void Create_New_Project();
     // Asks where to save the project's EDS file, then writes it.
     void Build_EDS_File();
+    // Compiles the project into bin/bank1.bin and bin/bank2.bin, then shows the update form.
+    void Update_Device();
 
     AppState &m_state;
     Services m_services;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -73,6 +74,7 @@ private slots:
     void malformedSettingsAreToldOnce();
     void languageFileAndLanguageChange();
     void edsStepWritesTheChosenFile();
+    void updateStepCompilesBothImages();
 };
 
 void TestMainWindow::stepsWithoutProjectShowMessage18()
@@ -289,6 +291,40 @@ void TestMainWindow::edsStepWritesTheChosenFile()
     QFile after(edsPath);
     QVERIFY(after.open(QIODevice::ReadOnly));
     QCOMPARE(after.readAll(), before);
+}
+
+void TestMainWindow::updateStepCompilesBothImages()
+{
+    QTemporaryDir exeDir;
+    Configurator app(exeDir.path());
+    onNextDialog([](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>(u"E_New_Proj"_s)->setText(u"P"_s);
+        clickOk(dialog);
+    });
+    app.window->Btn_New->click();
+    const QString bank1 = exeDir.filePath(u"PROJECTS/P/bin/bank1.bin"_s);
+    const QString bank2 = exeDir.filePath(u"PROJECTS/P/bin/bank2.bin"_s);
+
+    // A broken SDO client file: told, no image written, no update form.
+    QFile client(app.state.project.files.File_SDO_Client);
+    QVERIFY(client.open(QIODevice::WriteOnly));
+    client.write("<SDO_Client_CANopen>");
+    client.close();
+    app.window->Btn_CreateBin->click();
+    QCOMPARE(app.prompter.errors.size(), 1);
+    QVERIFY(!QFile::exists(bank1) && !QFile::exists(bank2));
+
+    QVERIFY(QFile::remove(app.state.project.files.File_SDO_Client));
+    QString shown;
+    onNextDialog([&shown](QWidget *dialog) {
+        shown = dialog->windowTitle();
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    app.window->Btn_CreateBin->click();
+    QCOMPARE(app.prompter.errors.size(), 1);
+    QCOMPARE(QFileInfo(bank1).size(), 2048);
+    QCOMPARE(QFileInfo(bank2).size(), 57372);
+    QCOMPARE(shown, u"Update Device UDP"_s);
 }
 
 QTEST_MAIN(TestMainWindow)
