@@ -7,7 +7,7 @@ packages=(
   libpugixml-dev
   libzip-dev zipcmp zipmerge ziptool zlib1g-dev
   libcurl4-openssl-dev
-  fonts-dejavu-core
+  fonts-dejavu-core libxml2-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commands.h"
 
+#include "app/project.h"
+#include "devicefiles/iodd_generator.h"
+
+#include <QDir>
+#include <QFileInfo>
+
 using namespace Qt::StringLiterals;
 
-// TODO(#4): not built yet.
-int Cli::ioddCommand(const Workspace &, const QStringList &, CliOutput &output)
+int Cli::ioddCommand(const Workspace &workspace, const QStringList &arguments, CliOutput &output)
 {
-    return failure(output, u"iodd is not available in this version"_s);
+    if (arguments.size() != 2)
+        return usageError(output, u"iodd takes a project folder and an output folder"_s);
+    const QString projectDir = QDir::toNativeSeparators(QDir::cleanPath(arguments.at(0)));
+    if (!QFileInfo(projectDir).isDir())
+        return failure(output, u"%1: the project folder does not exist"_s.arg(projectDir));
+
+    ProjectState project;
+    project.Project_Dir = projectDir;
+    project.Set_Files();
+    const QString outputFolder = QDir::toNativeSeparators(QDir::cleanPath(arguments.at(1)));
+    const IoddGeneration generation = generateIodd(project.files, workspace.IODD_Dir, outputFolder, now());
+    if (!generation.ok)
+        return failure(output, generation.error);
+    return ExitOk;
 }
