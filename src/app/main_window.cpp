@@ -10,6 +10,8 @@
 #include "app/placeholder_dialog.h"
 #include "app/prompter.h"
 #include "devicefiles/eds_project.h"
+#include "devicefiles/iodd_make.h"
+#include "devicefiles/iodd_pictures.h"
 #include "params/par_gen_form.h"
 #include "platform/services.h"
 #include "update/image_compiler.h"
@@ -107,6 +109,8 @@ void TFTessaroneFirmWare::FormCreate(const QString &exeDir)
     setObjectName(u"FTessaroneFirmWare"_s);
     buildLayout();
     m_notices = startUp(m_state, exeDir);
+    // The IODD archive packs the vendor pictures from the workspace; a missing one is put back.
+    static_cast<void>(ensureIoddPictures(m_state.workspace.IODD_Dir));
 
     Timer_Update = new QTimer(this);
     Timer_Update->setObjectName(u"Timer_Update"_s);
@@ -211,7 +215,6 @@ void TFTessaroneFirmWare::createWindows()
     auto *pdo = new TFPlaceholder(m, 47, u"FSet_PDO_Access"_s, this);
     auto *sdoClient = new TFPlaceholder(m, 45, u"FSet_SDO_Client_Access"_s, this);
     auto *sdoServer = new TFPlaceholder(m, 43, u"FSet_SDO_Server_Access"_s, this);
-    auto *iodd = new TFPlaceholder(m, 26, u"FIODD"_s, this);
     m_options = options;
     m_parGen = parGen;
     m_ioLink = ioLink;
@@ -219,9 +222,8 @@ void TFTessaroneFirmWare::createWindows()
     m_pdo = pdo;
     m_sdoClient = sdoClient;
     m_sdoServer = sdoServer;
-    m_iodd = iodd;
     m_localizedWindows = {this, m_newProject, m_openConf, options, boot, parGen, ioLink,
-                          pdo, sdoClient, sdoServer, iodd};
+                          pdo, sdoClient, sdoServer};
 }
 
 void TFTessaroneFirmWare::Set_Lang()
@@ -299,7 +301,8 @@ void TFTessaroneFirmWare::Btn_Click(QObject *Sender)
     } else if (Sender == Btn_CANopen_EDS) {
         Build_EDS_File();
     } else if (Sender == Btn_IOLink_IODD) {
-        m_iodd->exec();
+        Make_IODD(m_services.prompter, m_state.messages, m_state.project, m_state.workspace,
+                  QDateTime::currentDateTime());
     } else if (Sender == Btn_CreateBin) {
         Update_Device();
     }

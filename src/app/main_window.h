@@ -110,7 +110,6 @@ private:
     QDialog *m_pdo = nullptr;
     QDialog *m_sdoClient = nullptr;
     QDialog *m_sdoServer = nullptr;
-    QDialog *m_iodd = nullptr;
     // Windows in the order they take a new language.
     std::vector<Localizable *> m_localizedWindows;
 };

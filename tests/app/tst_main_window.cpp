@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/new_project_dialog.h"
 #include "app/open_conf_dialog.h"
+#include "devicefiles/iodd_generator.h"
 #include "recording_prompter.h"
 
 #include <QApplication>
@@ -75,6 +76,7 @@ private slots:
     void languageFileAndLanguageChange();
     void edsStepWritesTheChosenFile();
     void updateStepCompilesBothImages();
+    void ioddStepPacksTheArchive();
 };
 
 void TestMainWindow::stepsWithoutProjectShowMessage18()
@@ -325,6 +327,29 @@ void TestMainWindow::updateStepCompilesBothImages()
     QCOMPARE(QFileInfo(bank1).size(), 2048);
     QCOMPARE(QFileInfo(bank2).size(), 57372);
     QCOMPARE(shown, u"Update Device UDP"_s);
+}
+
+void TestMainWindow::ioddStepPacksTheArchive()
+{
+    QTemporaryDir exeDir;
+    QDir().mkpath(exeDir.filePath(u"PROJECTS/P"_s));
+    Configurator app(exeDir.path());
+    QCOMPARE(QDir(exeDir.filePath(u"IODD"_s)).entryList(QDir::Files).size(), 3); // vendor pictures
+    onNextDialog(clickOk);
+    app.window->Btn_Open->click();
+
+    app.prompter.folderAnswer = exeDir.filePath(u"PROJECTS/P"_s);
+    app.window->Btn_IOLink_IODD->click();
+    QVERIFY2(app.prompter.errors.isEmpty(), qPrintable(app.prompter.errors.join(u'\n')));
+    const QString archive = ioddArchivePath(app.prompter.folderAnswer, QDate::currentDate());
+    QVERIFY(QFile::exists(archive));
+
+    // A second run the same day asks before replacing; No keeps the archive as it is.
+    const QDateTime written = QFileInfo(archive).lastModified();
+    app.prompter.answerYes = false;
+    app.window->Btn_IOLink_IODD->click();
+    QCOMPARE(app.prompter.questions.size(), 1);
+    QCOMPARE(QFileInfo(archive).lastModified(), written);
 }
 
 QTEST_MAIN(TestMainWindow)
