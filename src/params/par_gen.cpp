@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "params/par_gen.h"
 
+#include "common/conversions.h"
 #include "common/text_rules.h"
 #include "common/xml_io.h"
 
@@ -122,12 +123,7 @@ const std::array<QString, 9> &canopenBaudrateItems()
 
 int Get_IOLink_Slave_Baudrate(const QString &rateText)
 {
-    const QString rate = trimText(rateText);
-    if (rate == u"COM2"_s)
-        return 1;
-    if (rate == u"COM3"_s)
-        return 2;
-    return 0;
+    return COM_Mode_Code(rateText) - 1; // the drop-down lists COM1, COM2, COM3 in code order
 }
 
 int canopenBaudrateIndex(const QString &indexText)
