@@ -380,6 +380,21 @@ QString ioddDecimalText(double value)
     if (digits == "0")
         return negative ? u"-0"_s : u"0"_s;
 
+    if (exponent < 0 && -exponent - 1 + digits.size() > IoddMaxDecimalDigits) {
+        // Too small for its fifteen digits within the digit limit: round to the last decimal
+        // place the limit allows, which leaves fewer significant digits.
+        const auto [fixedEnd, fixedError] =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, IoddMaxDecimalDigits);
+        if (fixedError != std::errc())
+            return u"0"_s;
+        QByteArray fixed(buffer, fixedEnd - buffer);
+        while (fixed.endsWith('0'))
+            fixed.chop(1);
+        if (fixed.endsWith('.'))
+            fixed.chop(1);
+        return fixed == "-0" ? u"0"_s : QString::fromLatin1(fixed);
+    }
+
     QByteArray plain;
     if (exponent < 0) {
         plain = "0." + QByteArray(-exponent - 1, '0') + digits;

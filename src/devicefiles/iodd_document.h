@@ -26,6 +26,8 @@ inline const QString IconFile = QStringLiteral("Talvex-icon.png");    // 48 x 48
 
 // A number in plain decimal notation (never exponent form) with up to 15 significant digits
 // and no trailing zeros: 0.1f widened gives "0.100000001490116", 1e-7 gives "0.0000001".
+// No more than IoddMaxDecimalDigits digits after the point: smaller values lose digits and
+// values below 5e-25 give "0". A whole part of more than 24 digits is written out in full.
 [[nodiscard]] QString ioddDecimalText(double value);
 
 // text made safe inside a double-quoted attribute: &, <, >, " and the line-break and tab

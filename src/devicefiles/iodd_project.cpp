@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -47,6 +48,20 @@ QList<TProcessData> processDataFrom(const QList<IOLinkProcessDataRow> &rows, QCh
     return items;
 }
 
+// The menus show a gradient only for integer values, as a plain decimal of limited length.
+bool gradientWritable(int lengthBits, float gradient)
+{
+    return ioddValueType(lengthBits) != IoddValueType::UInteger || std::fabs(double(gradient)) < IoddGradientLimit;
+}
+
+QString gradientRefusal(const QString &table, int row, float gradient)
+{
+    return u"%1 row %2: a Gradient of %3 cannot be written in an IODD (its size must stay below 1e24)"_s
+        .arg(table)
+        .arg(row)
+        .arg(double(gradient));
+}
+
 QString tableLabel(bool input)
 {
     return input ? u"[Process Data Input]"_s : u"[Process Data Output]"_s;
@@ -64,6 +79,8 @@ std::optional<QString> checkProcessData(const QList<TProcessData> &items, bool i
                 .arg(item.row)
                 .arg(item.Length);
         }
+        if (!gradientWritable(item.Length, item.Gradient))
+            return gradientRefusal(tableLabel(input), item.row, item.Gradient);
         if (k + 1 > IoddMaxProcessDataItems) {
             return u"%1 row %2: more than %3 items of process data, the most an IODD can describe"_s
                 .arg(tableLabel(input))
@@ -179,6 +196,8 @@ std::optional<QString> checkIoddProject(const IoddProject &project)
                 .arg(variable.Length)
                 .arg(IoddMaxOctetStringBytes * 8);
         }
+        if (!gradientWritable(variable.Length, variable.Gradient))
+            return gradientRefusal(u"[Variables]"_s, variable.row, variable.Gradient);
         const auto used = rowOfIndex.constFind(variable.Index);
         if (used != rowOfIndex.cend()) {
             return u"[Variables] row %1: Index %2 is already used by row %3"_s

@@ -81,7 +81,8 @@ struct IoddProjectReading {
 // Why a project cannot be described by an IODD 1.1 file, naming the table and row, or
 // nothing when it can. Refused: a variable index outside 0 to 65535 or used twice; a Length
 // the IODD types cannot hold (1 bit, 2 to 64 bits, or whole bytes up to 232 bytes for a
-// variable); process data above 256 bits or above 255 items in one direction.
+// variable); process data above 256 bits or above 255 items in one direction; a gradient
+// the menus would show (2 to 64 bits) of 10^24 or more in size.
 [[nodiscard]] std::optional<QString> checkIoddProject(const IoddProject &project);
 
 // Largest process data in one direction, in bits, and most items in one record.
@@ -89,6 +90,10 @@ inline constexpr int IoddMaxProcessDataBits = 256;
 inline constexpr int IoddMaxProcessDataItems = 255;
 // Longest value an IODD octet string holds, in bytes.
 inline constexpr int IoddMaxOctetStringBytes = 232;
+// Gradients are written as plain decimals (xsd:decimal); common schema validators take at
+// most 24 digits for one, so a gradient's whole part must stay below 10^24.
+inline constexpr int IoddMaxDecimalDigits = 24;
+inline constexpr double IoddGradientLimit = 1e24;
 
 // How a value of a given Length is typed in the IODD.
 enum class IoddValueType {

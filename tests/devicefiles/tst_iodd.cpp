@@ -279,6 +279,21 @@ void TestIodd::refusals_data()
                                           << u"[Process Data Input] row 4: the process data reach 257 bits"_s;
     QTest::newRow("output negative length") << project({}, {}, {item(-8, 2)})
                                             << u"[Process Data Output] row 2: a Length of -8 bits"_s;
+
+    // A gradient is written as a plain decimal, whose whole part may have at most 24 digits.
+    auto scaled = [](auto value, float gradient) {
+        value.Gradient = gradient;
+        return value;
+    };
+    QTest::newRow("gradients below the limit, or not shown")
+        << project({scaled(variable(60, 16, 1), 9.9e23f), scaled(variable(61, 1, 2), 1e30f),
+                    scaled(variable(62, 72, 3), -1e30f)},
+                   {scaled(item(8, 1), -9.9e23f), scaled(item(1, 2), 3e38f)}, {})
+        << QString();
+    QTest::newRow("variable gradient 1e24") << project({variable(60, 8, 1), scaled(variable(61, 64, 3), 1e24f)}, {}, {})
+                                            << u"[Variables] row 3: a Gradient of 1e+24 cannot be written"_s;
+    QTest::newRow("output gradient -1e30") << project({}, {}, {item(8, 1), scaled(item(2, 4), -1e30f)})
+                                           << u"[Process Data Output] row 4: a Gradient of -1e+30 cannot be written"_s;
 }
 
 void TestIodd::refusals()
@@ -316,6 +331,11 @@ void TestIodd::decimalText_data()
     QTest::newRow("small") << double(1e-7f) << u"0.00000010000000116861"_s;
     QTest::newRow("large") << double(1e20f) << u"100000002004088000000"_s;
     QTest::newRow("rounds up a digit") << 9.9999999999999999e-6 << u"0.00001"_s;
+    // At most 24 digits after the point: schema validators refuse longer decimals.
+    QTest::newRow("small, all 15 digits fit") << double(1e-10f) << u"0.000000000100000001335143"_s;
+    QTest::newRow("tiny, rounded to the 24th place") << double(1.5e-20f) << u"0.000000000000000000015"_s;
+    QTest::newRow("tiny, rounds up into the 24th place") << 6e-25 << u"0.000000000000000000000001"_s;
+    QTest::newRow("tiny negative, below the 24th place") << -4e-25 << u"0"_s;
 }
 
 void TestIodd::decimalText()

@@ -388,6 +388,14 @@ void TestIoddFiles::validatesAgainstSchema_data()
                                      processDataRow(u"Text"_s, 80)};
     QTest::newRow("variables of every type") << everyType << u"COM3"_s;
 
+    // Gradients at the ends of what a plain decimal can show.
+    IOLinkSlaveData extremeGradients;
+    extremeGradients.Variables = {variableRow(60, u"Tiny"_s, u"Read Only"_s, 16, u"1.5e-20"_s),
+                                  variableRow(61, u"Huge"_s, u"Read Only"_s, 32, u"-9.9e23"_s),
+                                  variableRow(62, u"Switch"_s, u"Read Only"_s, 1, u"1e30"_s)};
+    extremeGradients.Process_Data_Input = {processDataRow(u"Vanishing"_s, 8, u"-3e-30"_s)};
+    QTest::newRow("extreme gradients") << extremeGradients << u"COM2"_s;
+
     // Full tables: 512 variables, 255 input items in 256 bits, 256 output bits; awkward texts.
     IOLinkSlaveData maximal;
     const int lengths[] = {1, 8, 16, 32, 64, 72, 256};
