@@ -53,11 +53,10 @@ void TableDocumentReader::note(TableFileStatus status, const QString &error)
 void TableDocumentReader::noteTooManyRows(const char *listName, qsizetype count, int capacity)
 {
     note(TableFileStatus::TooManyRows,
-         u"%1: the element %2 holds %3 rows, more than the %4 the table takes; rows %5 to %3 are left out"_s
+         u"%1: the element %2 holds %3 rows, more than the %4 its table takes"_s
              .arg(m_label, QString::fromUtf8(listName))
              .arg(count)
-             .arg(capacity)
-             .arg(capacity + 1));
+             .arg(capacity));
 }
 
 QString tableFileNotFoundText(const QString &path)

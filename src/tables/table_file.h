@@ -19,8 +19,8 @@ enum class TableFileStatus {
     Unreadable,  // the file exists but could not be read: data is empty
     Malformed,   // not well-formed XML (or no root element): data is empty
     ListMissing, // a list element the format requires is missing: data holds the lists found
-    TooManyRows, // a list holds more row elements than its table takes: data holds the first
-                 // rowCapacity rows of that list, the rest are left out
+    TooManyRows, // a list holds more row elements than its grid takes: data holds them all,
+                 // for the image compiler, whose device tables are larger
 };
 
 template <typename Data>

@@ -31,8 +31,9 @@ public:
     pugi::xml_node list(const pugi::xml_node &parent, const char *name, bool required);
 
     // Reads every child element of list into rows, each attribute by itself: a missing one keeps
-    // the row's default and is named in missingAttributes. Past Row::rowCapacity rows, the rest
-    // are counted, left out and noted as TooManyRows.
+    // the row's default and is named in missingAttributes. More than Row::rowCapacity rows are
+    // all kept and noted as TooManyRows: the grid cannot show them, while the device tables
+    // the image compiler fills are larger.
     template <typename Row>
     void readRows(const pugi::xml_node &list, QList<Row> &rows)
     {
@@ -43,8 +44,7 @@ public:
         for (pugi::xml_node child = list.first_child(); child; child = child.next_sibling()) {
             if (child.type() != pugi::node_element)
                 continue;
-            if (++count > Row::rowCapacity)
-                continue;
+            ++count;
             Row row;
             for (const TableAttribute<Row> &attribute : Row::attributes()) {
                 const pugi::xml_attribute value = child.attribute(attribute.name);

@@ -159,11 +159,21 @@ TCANopen_Rule pdoRule(const Row &row, bool transmit, RowNumbers<Row> &numbers)
     return rule;
 }
 
-// Compiles every row of one list into rules; false with error set at the first bad value.
+// Compiles every row of one list into rules; false with error set at the first bad value or
+// when the list holds more rows than its table in bank 2 has entries.
 template <typename Row, typename Fill>
-bool compileList(const QList<Row> &rows, const QString &label, const char *list, QList<TCANopen_Rule> &rules,
-                 QString &error, Fill fill)
+bool compileList(const QList<Row> &rows, const QString &label, const char *list, CANopenTable table,
+                 Bank2Data &bank2, QString &error, Fill fill)
 {
+    const int capacity = layoutOf(table).capacity;
+    if (rows.size() > capacity) {
+        error = u"%1: the element %2 holds %3 rows, more than the %4 entries of its table in the device"_s.arg(
+                    label, QString::fromLatin1(list))
+                    .arg(rows.size())
+                    .arg(capacity);
+        return false;
+    }
+    QList<TCANopen_Rule> &rules = bank2.table(table);
     rules.clear();
     rules.reserve(rows.size());
     for (qsizetype i = 0; i < rows.size(); ++i) {
@@ -178,10 +188,12 @@ bool compileList(const QList<Row> &rows, const QString &label, const char *list,
     return true;
 }
 
+// A list longer than its dialog's grid is still compiled: the device tables are larger, and
+// compileList refuses only what they cannot hold.
 template <typename Data>
 bool readable(const Source<TableReadResult<Data>> &source, QString &error)
 {
-    if (source.read.ok())
+    if (source.read.ok() || source.read.status == TableFileStatus::TooManyRows)
         return true;
     error = source.read.error;
     return false;
@@ -201,17 +213,17 @@ bool Read_CANopen_Tables(const Source<SdoServerReadResult> &server, const Source
         return [transmit](const auto &row, auto &numbers) { return pdoRule(row, transmit, numbers); };
     };
     using T = CANopenTable;
-    return compileList(server.read.data.SDO_Read, server.label, "SDO_Read", bank2.table(T::SdoServerRead), error,
+    return compileList(server.read.data.SDO_Read, server.label, "SDO_Read", T::SdoServerRead, bank2, error,
                        sdo({false, false}))
-        && compileList(server.read.data.SDO_Write, server.label, "SDO_Write", bank2.table(T::SdoServerWrite),
+        && compileList(server.read.data.SDO_Write, server.label, "SDO_Write", T::SdoServerWrite, bank2,
                        error, sdo({false, true}))
-        && compileList(client.read.data.SDO_Read, client.label, "SDO_Read", bank2.table(T::SdoClientRead), error,
+        && compileList(client.read.data.SDO_Read, client.label, "SDO_Read", T::SdoClientRead, bank2, error,
                        sdo({true, false}))
-        && compileList(client.read.data.SDO_Write, client.label, "SDO_Write", bank2.table(T::SdoClientWrite),
+        && compileList(client.read.data.SDO_Write, client.label, "SDO_Write", T::SdoClientWrite, bank2,
                        error, sdo({true, true}))
-        && compileList(pdo.read.data.Receive_PDO, pdo.label, "Receive_PDO", bank2.table(T::PdoReceive), error,
+        && compileList(pdo.read.data.Receive_PDO, pdo.label, "Receive_PDO", T::PdoReceive, bank2, error,
                        pdoOf(false))
-        && compileList(pdo.read.data.Transmit_PDO, pdo.label, "Transmit_PDO", bank2.table(T::PdoTransmit), error,
+        && compileList(pdo.read.data.Transmit_PDO, pdo.label, "Transmit_PDO", T::PdoTransmit, bank2, error,
                        pdoOf(true));
 }
 

@@ -36,8 +36,9 @@ struct ProjectSources {
 
 // Compiles both images from the project's files. Missing files and missing ParGen.xml
 // elements give the device's defaults. A file that cannot be read or is not well-formed XML,
-// a CANopen list that is missing, a CANopen value that is missing or not a number, and a list
-// with more rows than its table takes end the compile with an error and no images.
+// a CANopen list that is missing, a CANopen value that is missing or not a number, and a
+// CANopen list with more rows than its table in bank 2 has entries (512, 512, 256, 256, 128,
+// 128; more than the dialogs hold) end the compile with an error and no images.
 [[nodiscard]] CompileResult Compile_Images(const ProjectFiles &files);
 // As above, from the files' contents; error texts name the files by their usual names.
 [[nodiscard]] CompileResult Compile_Images(const ProjectSources &sources);

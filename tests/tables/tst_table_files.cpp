@@ -200,7 +200,7 @@ private slots:
     void readStatus_data();
     void readStatus();
     void missingAttributesGiveDefaults();
-    void tooManyRowsKeepsTheTableFull();
+    void tooManyRowsKeepsEveryRow();
     void truncatedDocuments();
     void files();
     void usedRowCount_data();
@@ -456,16 +456,16 @@ void TestTableFiles::missingAttributesGiveDefaults()
     QCOMPARE(pdo.data.Receive_PDO.first().Dimension, QString());
 }
 
-void TestTableFiles::tooManyRowsKeepsTheTableFull()
+void TestTableFiles::tooManyRowsKeepsEveryRow()
 {
     const PdoReadResult pdo = readPdo("<PDO_CANopen><Receive_PDO>" + rows(40, "COB-ID")
                                       + "</Receive_PDO><Transmit_PDO>" + rows(2, "COB-ID")
                                       + "</Transmit_PDO></PDO_CANopen>");
     QCOMPARE(pdo.status, TableFileStatus::TooManyRows);
     QVERIFY(!pdo.ok());
-    QVERIFY2(pdo.error.contains(u"rows 31 to 40"_s), qPrintable(pdo.error));
-    QCOMPARE(pdo.data.Receive_PDO.size(), PdoRowCapacity);
-    QCOMPARE(pdo.data.Receive_PDO.last().COB_ID, u"30"_s);
+    QVERIFY2(pdo.error.contains(u"40 rows, more than the 30"_s), qPrintable(pdo.error));
+    QCOMPARE(pdo.data.Receive_PDO.size(), 40);
+    QCOMPARE(pdo.data.Receive_PDO.last().COB_ID, u"40"_s);
     QCOMPARE(pdo.data.Transmit_PDO.size(), 2); // the other list is read all the same
 
     // A list found before the missing one is kept.

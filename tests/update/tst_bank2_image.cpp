@@ -43,7 +43,9 @@ private slots:
     void ruleBytes_data();
     void ruleBytes();
     void countsAndPlacement();
+    void fullTablesFit_data();
     void fullTablesFit();
+    void ioLinkVariablesBeyondTheDialogsRows();
     void compileErrors_data();
     void compileErrors();
     void processDataBits();
@@ -201,28 +203,56 @@ void TestBank2Image::countsAndPlacement()
     QCOMPARE(bank2.size(), 57372);
 }
 
+void TestBank2Image::fullTablesFit_data()
+{
+    QTest::addColumn<QList<int>>("rows"); // per list, in table order
+
+    QTest::newRow("the most the dialogs hold") << QList<int>{500, 500, 256, 256, 30, 30};
+    // Files not written by the dialogs may fill the device's tables to the last entry.
+    QTest::newRow("the device's tables full") << QList<int>{512, 512, 256, 256, 128, 128};
+}
+
 void TestBank2Image::fullTablesFit()
 {
-    // The most rows the tables' dialogs hold: 500, 256 and 30 per list.
+    QFETCH(QList<int>, rows);
+
     const QByteArray serverRow = R"(<row Index="0x2000" SubIndex="1" NByte="1" Address_B1="5"/>)";
     const QByteArray clientRow = R"(<row Device_ID="3" Index="0x1000" SubIndex="0" NByte="1" Poll_Time="10" Address_B1="1"/>)";
     const QByteArray pdoRow = R"(<row COB-ID="0x181" Dimension="1" Address_B1="1" TimeOut="0" Send_Time="0"/>)";
 
     const CompileResult result = compiled({
-        .sdoServer = sdoServer(repeated(serverRow, 500), repeated(serverRow, 500)),
-        .sdoClient = sdoClient(repeated(clientRow, 256), repeated(clientRow, 256)),
-        .pdo = pdo(repeated(pdoRow, 30), repeated(pdoRow, 30)),
+        .sdoServer = sdoServer(repeated(serverRow, rows[0]), repeated(serverRow, rows[1])),
+        .sdoClient = sdoClient(repeated(clientRow, rows[2]), repeated(clientRow, rows[3])),
+        .pdo = pdo(repeated(pdoRow, rows[4]), repeated(pdoRow, rows[5])),
     });
     QVERIFY(result.ok());
+    const QByteArray &bank1 = result.images.bank1;
     const QByteArray &bank2 = result.images.bank2;
-    QCOMPARE(result.images.bank1.sliced(0x0AC, 24), hex("F4010000 F4010000 00010000 00010000 1E000000 1E000000"));
-    QCOMPARE(bank2.sliced(499 * 32, 8), hex("00000000 0020 01 00"));
-    QCOMPARE(bank2.sliced(500 * 32, 32), unusedEntry());
-    QCOMPARE(bank2.sliced(0x9FE0, 8), hex("00000000 0010 00 03")); // last entry of table 3
-    QCOMPARE(bank2.sliced(0xBFE0, 8), hex("00000000 0010 00 03")); // last entry of table 4
-    QCOMPARE(bank2.sliced(0xC000 + 30 * 32, 32), unusedEntry());
+
+    const int tableOffset[] = {0x0000, 0x4000, 0x8000, 0xA000, 0xC000, 0xD000, 0xE000};
+    const QByteArray firstBytes[] = {hex("00000000 0020 01 00"), hex("00000000 0020 01 00"),
+                                     hex("00000000 0010 00 03"), hex("00000000 0010 00 03"),
+                                     hex("81010000 0000 00 00"), hex("81010000 0000 00 00")};
+    for (int t = 0; t < 6; ++t) {
+        QCOMPARE(u32(bank1, 0x0AC + 4 * t), quint32(rows[t]));
+        const int lastUsed = tableOffset[t] + (rows[t] - 1) * 32;
+        QCOMPARE(bank2.sliced(lastUsed, 8), firstBytes[t]);
+        if (lastUsed + 32 < tableOffset[t + 1])
+            QCOMPARE(bank2.sliced(lastUsed + 32, 32), unusedEntry());
+    }
     QCOMPARE(bank2.size(), 57372);
     QCOMPARE(bank2.sliced(0xE00C, 4), hex("1CE00800"));
+}
+
+void TestBank2Image::ioLinkVariablesBeyondTheDialogsRows()
+{
+    // The records follow the header: a file with more rows than the dialog shows still compiles.
+    const QByteArray variable = R"(<row Enable="Y" Index="100" Access="Read Write" Length="8"/>)";
+    const CompileResult result = compiled({.ioLinkSlave = ioLinkSlave(repeated(variable, 600))});
+    QVERIFY(result.ok());
+    QCOMPARE(result.images.bank2.size(), 57372 + 600 * 20);
+    QCOMPARE(u32(result.images.bank2, 0xE004), 600u);
+    QCOMPARE(result.images.bank2.sliced(0xE01C + 599 * 20, 4), hex("6400 00 03"));
 }
 
 void TestBank2Image::compileErrors_data()
@@ -231,8 +261,7 @@ void TestBank2Image::compileErrors_data()
     QTest::addColumn<QStringList>("mentions");
 
     const QByteArray serverRow = R"(<row Index="0x2000" SubIndex="1" NByte="2" Address_B1="1" Address_B2="2"/>)";
-    const QByteArray pdoRow = R"(<row COB-ID="0x181" Dimension="1" Address_B1="1" TimeOut="0"/>)";
-    const QByteArray variable = R"(<row Enable="Y" Index="100"/>)";
+    const QByteArray pdoRow = R"(<row COB-ID="0x181" Dimension="1" Address_B1="1" TimeOut="0" Send_Time="0"/>)";
 
     QTest::newRow("SDO server file not well-formed")
         << ProjectSources{.sdoServer = "<SDO_Server_CANopen><SDO_Read></SDO_Server_CANopen>"}
@@ -265,16 +294,13 @@ void TestBank2Image::compileErrors_data()
         << ProjectSources{.pdo = pdo({}, R"(<row COB-ID="0x181" Dimension="1" Address_B1="1" TimeOut="5"/>)")}
         << QStringList{u"row 1 of Transmit_PDO"_s, u"Send_Time is missing"_s};
     QTest::newRow("SDO server list longer than its table")
-        << ProjectSources{.sdoServer = sdoServer(repeated(serverRow, 501))}
-        << QStringList{u"SDO_Server_CANopen.xml"_s, u"SDO_Read"_s, u"501"_s};
+        << ProjectSources{.sdoServer = sdoServer(repeated(serverRow, 513))}
+        << QStringList{u"SDO_Server_CANopen.xml"_s, u"SDO_Read"_s, u"513"_s};
     QTest::newRow("PDO list longer than its table")
-        << ProjectSources{.pdo = pdo({}, repeated(pdoRow, 31))} << QStringList{u"Transmit_PDO"_s, u"31"_s};
+        << ProjectSources{.pdo = pdo({}, repeated(pdoRow, 129))} << QStringList{u"Transmit_PDO"_s, u"129"_s};
     QTest::newRow("IOLink_Slave.xml not well-formed")
         << ProjectSources{.ioLinkSlave = "<IOLinkSlave><Variables>"}
         << QStringList{u"IOLink_Slave.xml"_s, u"not well-formed"_s};
-    QTest::newRow("more IO-Link variables than the table holds")
-        << ProjectSources{.ioLinkSlave = ioLinkSlave(repeated(variable, 513))}
-        << QStringList{u"IOLink_Slave.xml"_s, u"Variables"_s, u"513"_s};
 }
 
 void TestBank2Image::compileErrors()
