@@ -123,7 +123,6 @@ void TFTessaroneFirmWare::FormCreate(const QString &exeDir)
     placeLabelText(L_SW_Desc, Build::SW_Desc);
     Set_Lang();
     createWindows();
-    Btn_New->setFocus();
 }
 
 void TFTessaroneFirmWare::buildLayout()
@@ -403,6 +402,8 @@ void TFTessaroneFirmWare::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_noticesShown) {
         m_noticesShown = true;
+        Btn_New->setFocus(); // step 1 is where the keyboard starts
+
         QTimer::singleShot(0, this, &TFTessaroneFirmWare::showStartupNotices);
     }
 }
