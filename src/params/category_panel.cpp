@@ -122,6 +122,8 @@ CategoryPanelGroup::CategoryPanelGroup(QWidget *parent) : QScrollArea(parent)
 {
     setObjectName(u"CPG"_s);
     setFrameShape(QFrame::NoFrame);
+    // The group is no tab stop of its own: the focus goes straight to the panels' controls.
+    setFocusPolicy(Qt::NoFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     verticalScrollBar()->setTracking(true);

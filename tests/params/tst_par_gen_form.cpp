@@ -85,6 +85,7 @@ class TestParGenForm : public QObject
     Q_OBJECT
 private slots:
     void layoutOfThisModel();
+    void tabOrderRunsThroughThePanels();
     void newProjectShowsDefaultsAndOkWritesThem();
     void fileValuesShownAndSavedBack();
     void brokenRuleKeepsFormOpen();
@@ -125,6 +126,32 @@ void TestParGenForm::layoutOfThisModel()
     QImage shot = form.grab().toImage();
     QVERIFY(!shot.isNull());
     shot.save(u"/tmp/tessaro_par_gen_form.png"_s);
+}
+
+void TestParGenForm::tabOrderRunsThroughThePanels()
+{
+    Fixture f;
+    f.show();
+    const QStringList expected = {
+        u"E_EthConn_Device_Name"_s, u"CB_EthConn_En_DHCP_Cable"_s, u"CB_EthConn_Enable_DNS"_s,
+        u"E_EthConn_Pri_DNS_IP1"_s, u"E_EthConn_Pri_DNS_IP2"_s, u"E_EthConn_Pri_DNS_IP3"_s, u"E_EthConn_Pri_DNS_IP4"_s,
+        u"E_EthConn_Sec_DNS_IP1"_s, u"E_EthConn_Sec_DNS_IP2"_s, u"E_EthConn_Sec_DNS_IP3"_s, u"E_EthConn_Sec_DNS_IP4"_s,
+        u"CB_IOLink_Slave_Baudrate"_s,
+        u"E_CANopen_IDDevice"_s, u"CB_CANopen_Baudrate"_s, u"CB_CANopen_SetOpe"_s, u"CB_CANopen_NetOpe"_s,
+        u"E_CANopen_NetOpe_Delay"_s, u"E_CANopen_SDO_Timeout"_s,
+        u"E_Ethernet_IP1"_s, u"E_Ethernet_IP2"_s, u"E_Ethernet_IP3"_s, u"E_Ethernet_IP4"_s,
+        u"E_Ethernet_SM1"_s, u"E_Ethernet_SM2"_s, u"E_Ethernet_SM3"_s, u"E_Ethernet_SM4"_s, u"CB_Ethernet_En_GAT"_s,
+        u"E_Ethernet_GAT1"_s, u"E_Ethernet_GAT2"_s, u"E_Ethernet_GAT3"_s, u"E_Ethernet_GAT4"_s,
+        u"Btn_OK"_s, u"Btn_Cancel"_s,
+        u"E_EthConn_Device_Name"_s}; // and round again, with no stop in between
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        visited.append(focus->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(visited, expected); // the form opens in the host name
 }
 
 void TestParGenForm::newProjectShowsDefaultsAndOkWritesThem()
