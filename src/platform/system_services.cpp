@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 #include <QUrl>
@@ -72,6 +73,8 @@ void SystemLauncher::Start_Program(const QString &NomeSW, const QString &Paramet
     QProcess process;
     process.setProgram(NomeSW);
     process.setArguments(QProcess::splitCommand(Parameter));
+    // The updater looks for its job file beside itself; start it in its own folder.
+    process.setWorkingDirectory(QFileInfo(NomeSW).absolutePath());
     // The updater talks to the user in its own window, not through the configurator's streams.
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
