@@ -32,6 +32,11 @@ FileResult writeFileAtomically(const QString &path, const QByteArray &bytes)
     return {};
 }
 
+QString unreadableFileText(const QString &file, const QString &reason)
+{
+    return QStringLiteral("%1: the file cannot be read: %2").arg(file, reason);
+}
+
 QString joinPath(const QString &folder, const QString &name)
 {
     return folder + QDir::separator() + name;

@@ -16,5 +16,8 @@ struct FileResult {
 // Replaces a file with bytes atomically: on any failure the old file stays as it was.
 [[nodiscard]] FileResult writeFileAtomically(const QString &path, const QByteArray &bytes);
 
+// "file: the file cannot be read: reason", the configurator's words for a failed read.
+[[nodiscard]] QString unreadableFileText(const QString &file, const QString &reason);
+
 // folder + the platform's separator + name; the folder is held without a trailing separator.
 [[nodiscard]] QString joinPath(const QString &folder, const QString &name);

@@ -13,6 +13,11 @@ XmlReadResult parseXml(const QByteArray &bytes, pugi::xml_document &document)
     return {false, u"%1 at byte %2"_s.arg(QString::fromUtf8(parsed.description())).arg(parsed.offset)};
 }
 
+QString malformedXmlText(const QString &file, const QString &reason)
+{
+    return u"%1: not well-formed XML: %2"_s.arg(file, reason);
+}
+
 namespace {
 struct ByteArrayWriter final : pugi::xml_writer {
     QByteArray bytes;

@@ -15,6 +15,9 @@ struct XmlReadResult {
 // Parses a document; blank-only element texts are kept (a project may be named " ").
 [[nodiscard]] XmlReadResult parseXml(const QByteArray &bytes, pugi::xml_document &document);
 
+// "file: not well-formed XML: reason", the configurator's words for a document that does not parse.
+[[nodiscard]] QString malformedXmlText(const QString &file, const QString &reason);
+
 // The document as the files hold it: UTF-8, no declaration, no indentation.
 [[nodiscard]] QByteArray xmlBytes(const pugi::xml_document &document);
 

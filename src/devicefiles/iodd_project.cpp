@@ -154,14 +154,9 @@ IoddProjectReading Read_IODD_Project(const ProjectFiles &files, QChar separator)
 
     // The stored rate comes normalised to "COM1", "COM2" or "COM3", "COM1" when missing.
     const ParGenReadResult parGen = readParGenFile(files.File_ParGen);
-    if (parGen.status == ParGenFileStatus::Malformed) {
+    if (!parGen.ok()) {
         reading.ok = false;
-        reading.error = u"%1: not well-formed XML: %2"_s.arg(files.File_ParGen, parGen.error);
-        return reading;
-    }
-    if (parGen.status == ParGenFileStatus::Unreadable) {
-        reading.ok = false;
-        reading.error = u"%1: the file cannot be read: %2"_s.arg(files.File_ParGen, parGen.error);
+        reading.error = parGen.problem(files.File_ParGen);
         return reading;
     }
 

@@ -134,6 +134,20 @@ int canopenBaudrateIndex(const QString &indexText)
     return (index < 0 || index > LastIndex) ? LastIndex : index;
 }
 
+QString ParGenReadResult::problem(const QString &file) const
+{
+    switch (status) {
+    case ParGenFileStatus::Malformed:
+        return malformedXmlText(file, error);
+    case ParGenFileStatus::Unreadable:
+        return unreadableFileText(file, error);
+    case ParGenFileStatus::Loaded:
+    case ParGenFileStatus::NotFound:
+        break;
+    }
+    return {};
+}
+
 ParGenReadResult readParGen(const QByteArray &bytes)
 {
     ParGenReadResult result;

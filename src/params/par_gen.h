@@ -100,6 +100,8 @@ struct ParGenReadResult {
     {
         return status == ParGenFileStatus::Loaded || status == ParGenFileStatus::NotFound;
     }
+    // Why the file named file could not be used, in the configurator's words; empty when ok().
+    [[nodiscard]] QString problem(const QString &file) const;
 };
 
 // Reads a ParGen.xml document: the root is the first top-level element, whatever its name;

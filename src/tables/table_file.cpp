@@ -20,7 +20,7 @@ bool TableDocumentReader::parse(const QByteArray &bytes)
 {
     const XmlReadResult parsed = parseXml(bytes, m_document);
     if (!parsed.ok) {
-        note(TableFileStatus::Malformed, u"%1: not well-formed XML: %2"_s.arg(m_label, parsed.error));
+        note(TableFileStatus::Malformed, malformedXmlText(m_label, parsed.error));
         return false;
     }
     // A document with no element at all cannot hold the tables either.
@@ -64,10 +64,6 @@ QString tableFileNotFoundText(const QString &path)
     return u"%1: the file does not exist"_s.arg(path);
 }
 
-QString tableFileUnreadableText(const QString &path, const QString &reason)
-{
-    return u"%1: the file cannot be read: %2"_s.arg(path, reason);
-}
 
 pugi::xml_node startTableDocument(pugi::xml_document &document, const char *rootName)
 {

@@ -80,9 +80,8 @@ private:
     QString m_error;
 };
 
-// Error texts of a file that is missing or cannot be read.
+// Error text of a file that is missing.
 [[nodiscard]] QString tableFileNotFoundText(const QString &path);
-[[nodiscard]] QString tableFileUnreadableText(const QString &path, const QString &reason);
 
 // Reads the file at path through readBytes(bytes, label): NotFound when there is no file,
 // Unreadable when it exists but cannot be read.
@@ -100,7 +99,7 @@ template <typename Data>
     const FileResult loaded = readWholeFile(path, bytes);
     if (!loaded.ok) {
         read.status = TableFileStatus::Unreadable;
-        read.error = tableFileUnreadableText(path, loaded.error);
+        read.error = unreadableFileText(path, loaded.error);
         return read;
     }
     return readBytes(bytes, path);

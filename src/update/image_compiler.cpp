@@ -308,17 +308,11 @@ std::uint32_t canBaudrate(int index)
 bool readParGenInto(const Source<ParGenReadResult> &source, TBank1_Par &bank1, std::uint8_t &com, QString &error)
 {
     const ParGenReadResult &read = source.read;
-    switch (read.status) {
-    case ParGenFileStatus::NotFound:
+    if (read.status == ParGenFileStatus::NotFound)
         return true; // the compile defaults, no version text, com 0
-    case ParGenFileStatus::Malformed:
-        error = u"%1: not well-formed XML: %2"_s.arg(source.label, read.error);
+    if (!read.ok()) {
+        error = read.problem(source.label);
         return false;
-    case ParGenFileStatus::Unreadable:
-        error = u"%1: the file cannot be read: %2"_s.arg(source.label, read.error);
-        return false;
-    case ParGenFileStatus::Loaded:
-        break;
     }
 
     const QHash<QString, QString> &texts = read.elementTexts;
